@@ -1,6 +1,8 @@
 // The thermodynamic wet bulb, its inversions and the psychrometer relation.
 #include "EngineInternal.h"
 
+#include <cmath>
+
 using vapcore::FaultGuard;
 using vapcore::SearchEnd;
 
@@ -101,7 +103,10 @@ int HygrelClass::F_SVWB2AH(double& SV, double& WB, double& AH)
 
 // The psychrometer formula works in hPa, so Mode is 1 for the two
 // saturation pressures. This relation has no fault guard: its output is
-// written only on success and Mode is restored on every path.
+// written only on success and Mode is restored on every path. A dry bulb
+// within a few kelvin of absolute zero has a saturation pressure so small
+// that the quotient overflows; an infinite humidity is refused like the
+// zero pressure below it rather than passed on as a result.
 int HygrelClass::F_DBWB2RH(double& DB, double& WB, double& RH)
 {
     VAPCORE_COUNT(F_DBWB2RH);
@@ -113,6 +118,9 @@ int HygrelClass::F_DBWB2RH(double& DB, double& WB, double& RH)
     const double a = (WB > 0.0) ? 0.000662 : 0.000583;
     if (p1 == 0.0)
         return -1;
-    RH = (p2 - a * 1013.25 * (DB - WB)) * 100.0 / p1;
+    const double rh = (p2 - a * 1013.25 * (DB - WB)) * 100.0 / p1;
+    if (!std::isfinite(rh))
+        return -1;
+    RH = rh;
     return 1;
 }
